@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# A second copy restores the first copy's window (also when hidden) and ends
+# at once with status 0; the first copy keeps running with one window.
+source "$(dirname "$0")/lib.sh"
+start_xvfb
+app_dir=$(make_app_copy)
+cleanup() { kill "${first:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$app_dir"; }
+trap cleanup EXIT
+
+title='Zerrat Z3游戏鼠标'
+"$app_dir/zerrat-z3" &
+first=$!
+wait_for "xdotool search --onlyvisible --name '^${title}\$'" 20 || fail "first copy shows no window"
+window=$(xdotool search --onlyvisible --name "^${title}\$" | head -n 1)
+
+# There is no window manager here: an unmapped window stands for one that is
+# minimised or hidden in the tray.
+for state in hidden hidden-again; do
+  xdotool windowunmap --sync "$window"
+  wait_for "! xwininfo -id $window | grep -q 'IsViewable'" 5 || fail "window did not go away ($state)"
+  start=$(date +%s%N)
+  timeout 10 "$app_dir/zerrat-z3"; status=$?
+  elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
+  [ "$status" -eq 0 ] || fail "second copy exited with $status ($state)"
+  wait_for "xwininfo -id $window | grep -q 'IsViewable'" 5 || fail "first copy was not restored ($state)"
+  echo "second copy ended after ${elapsed_ms} ms ($state)"
+done
+
+count=$(xdotool search --onlyvisible --name "^${title}\$" | wc -l)
+[ "$count" -eq 1 ] || fail "expected one window, found $count"
+kill -0 "$first" || fail "first copy died"
+
+# A killed first copy leaves nothing behind: the next start is a first copy.
+kill -9 "$first"; wait "$first" 2>/dev/null || true
+"$app_dir/zerrat-z3" &
+first=$!
+wait_for "xdotool search --onlyvisible --name '^${title}\$'" 20 || fail "restart after kill shows no window"
+echo "single instance: ok"
