@@ -38,7 +38,7 @@ fuzz: deps
 	@bash scripts/run-fuzzers.sh build-fuzz/bin $(FUZZ_SECONDS)
 
 format:
-	git ls-files '*.cpp' '*.h' '*.cc' | xargs clang-format -i
+	git ls-files -co --exclude-standard '*.cpp' '*.h' '*.cc' | xargs -r clang-format -i
 
 clean:
 	rm -rf build build-debug build-asan build-tsan build-fuzz

@@ -18,8 +18,7 @@ public:
 
     explicit AppPaths(std::string appDirectory)
         : m_appDirectory(std::move(appDirectory))
-    {
-    }
+    { }
 
     const std::string& appDirectory() const { return m_appDirectory; }
     std::string skinsDirectory() const { return join("skins"); }

@@ -94,8 +94,8 @@ void SingleInstance::acceptPending()
         // namespace has no file permissions, so check the peer's credentials.
         ucred peer{};
         socklen_t peerLength = sizeof peer;
-        const bool sameUser = getsockopt(client, SOL_SOCKET, SO_PEERCRED, &peer, &peerLength) == 0
-            && peer.uid == getuid();
+        const bool sameUser
+            = getsockopt(client, SOL_SOCKET, SO_PEERCRED, &peer, &peerLength) == 0 && peer.uid == getuid();
         char request[sizeof kRestoreRequest] = {};
         pollfd waiter{client, POLLIN, 0};
         const bool readable = poll(&waiter, 1, kRequestWaitMs) > 0;
