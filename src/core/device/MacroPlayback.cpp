@@ -1,7 +1,6 @@
 #include "core/device/MacroPlayback.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
 namespace z3 {
@@ -22,26 +21,30 @@ bool isButton(uint8_t code)
     return code >= MacroCode::LeftButton;
 }
 
-// Codes the macro pressed and has not released yet.
+// Codes the macro pressed and has not released yet, in press order.
 class HeldCodes {
 public:
-    void press(uint8_t code) { m_held[code] = true; }
-    void release(uint8_t code) { m_held[code] = false; }
+    void press(uint8_t code)
+    {
+        release(code);
+        m_held.push_back(code);
+    }
+    void release(uint8_t code) { std::erase(m_held, code); }
 
+    // Releases in reverse press order, so modifiers go last.
     void releaseAll(HostInput& input)
     {
-        for (int code = 0; code < 256; ++code) {
-            if (!m_held[code])
-                continue;
-            if (isButton(static_cast<uint8_t>(code)))
-                input.mouseButton(buttonOf(static_cast<uint8_t>(code)), KeyDirection::Up);
+        for (auto it = m_held.rbegin(); it != m_held.rend(); ++it) {
+            if (isButton(*it))
+                input.mouseButton(buttonOf(*it), KeyDirection::Up);
             else
-                input.key(code, KeyDirection::Up);
+                input.key(*it, KeyDirection::Up);
         }
+        m_held.clear();
     }
 
 private:
-    std::array<bool, 256> m_held{};
+    std::vector<uint8_t> m_held;
 };
 
 void playStep(const MacroEvent& step, HostInput& input, HeldCodes& held)

@@ -15,7 +15,7 @@ TEST(ApplyConfiguration, DefaultsSendEightPaddedReportsInOrder)
     DeviceFixture f;
     EXPECT_TRUE(f.session.applyConfiguration());
     EXPECT_EQ(f.sent(),
-        (Reports {"07 10 01 01 00 00 00 00", "07 10 02 02 00 00 00 00", "07 10 03 03 00 00 00 00",
+        (Reports{"07 10 01 01 00 00 00 00", "07 10 02 02 00 00 00 00", "07 10 03 03 00 00 00 00",
             "07 10 04 04 00 00 00 00", "07 10 05 05 00 00 00 00", "07 10 06 1F 00 00 00 00",
             "07 11 00 00 00 00 00 00", "07 09 00 90 00 00 00 00"}));
     EXPECT_EQ(f.model.buttonDpiAction[6], 2);
