@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/io/FileSystem.h"
+
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -34,8 +36,9 @@ public:
     static ProfileFile parse(std::string_view bytes);
 
     // Reads a file. A missing, unreadable or oversized file, or a folder,
-    // gives an empty document; `readable()` tells which.
-    static ProfileFile load(const std::string& path);
+    // gives an empty document; `readable()` is false for all but a missing
+    // file (which a save simply creates).
+    static ProfileFile load(const FileSystem& files, const std::string& path);
 
     bool readable() const { return m_readable; }
 
@@ -60,7 +63,7 @@ public:
     // flushed and synced, renamed over `path`, then the folder synced. On any
     // failure the old file is left as it was and false is returned. A
     // document loaded from an oversized file refuses to save.
-    bool save(const std::string& path) const;
+    bool save(FileSystem& files, const std::string& path) const;
 
 private:
     struct Line {
