@@ -2,9 +2,8 @@
 
 #include "core/skin/SkinLoader.h"
 #include "core/skin/SkinMessages.h"
-#include "support/TempDir.h"
+#include "support/MemoryFileSystem.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -26,14 +25,15 @@ class SkinRowReaderTest : public testing::Test {
 protected:
     std::string writeIni(const std::string& name, const std::string& text)
     {
-        const std::string path = m_dir.file(name);
-        test::writeFile(path, text);
+        const std::string path = kSkins + "/" + name;
+        m_files.files[path] = text;
         return path;
     }
 
-    test::TempDir m_dir;
+    const std::string kSkins = "/app/skins";
+    test::MemoryFileSystem m_files;
     RecordingSink m_sink;
-    SkinRowReader m_reader{m_sink};
+    SkinRowReader m_reader{m_files, m_sink};
 };
 
 TEST_F(SkinRowReaderTest, ReadsKeysCaseInsensitivelyAndMissingOnesAsEmptyRows)
@@ -83,13 +83,14 @@ TEST_F(SkinRowReaderTest, ReportsEachRowWithMoreThanSixCommasAndStillSplitsIt)
     EXPECT_FALSE(m_reader.failed());
 }
 
-TEST_F(SkinRowReaderTest, AFileThatCannotBeOpenedIsReportedOnceAndEndsReading)
+TEST_F(SkinRowReaderTest, AFileThatCannotBeReadIsReportedOnceAndEndsReading)
 {
     const auto good = writeIni("good.ini", "[BUTTONPOS]\n0=a,1,2,3,4,L,\n");
-    std::filesystem::create_directory(m_dir.file("folder.ini"));
-    for (const auto& unreadable : {m_dir.file("missing.ini"), m_dir.file("folder.ini")}) {
+    writeIni("huge.ini", std::string(SkinRowReader::kMaxFileBytes + 1, ';'));
+    m_files.brokenReads[kSkins + "/folder.ini"] = FileSystem::ReadStatus::Unreadable;
+    for (const auto& unreadable : {kSkins + "/missing.ini", kSkins + "/folder.ini", kSkins + "/huge.ini"}) {
         RecordingSink sink;
-        SkinRowReader reader(sink);
+        SkinRowReader reader(m_files, sink);
         EXPECT_FALSE(reader.read(unreadable, "BUTTONPOS", 0)) << unreadable;
         EXPECT_FALSE(reader.read(good, "BUTTONPOS", 0)) << "a failed reader reads nothing further";
         EXPECT_TRUE(reader.failed());
@@ -101,7 +102,9 @@ TEST_F(SkinRowReaderTest, ChecksTheFileBeforeEveryReadEvenWhenCached)
 {
     const auto path = writeIni("gone.ini", "[BUTTONPOS]\n0=a,1,2,3,4,L,\n1=b,\n");
     ASSERT_TRUE(m_reader.read(path, "BUTTONPOS", 0));
-    std::filesystem::remove(path);
+    m_files.files[path] = "[BUTTONPOS]\n1=changed,\n";
+    EXPECT_EQ(m_reader.read(path, "BUTTONPOS", 1)->fields[0], "changed");
+    m_files.files.erase(path);
     EXPECT_FALSE(m_reader.read(path, "BUTTONPOS", 1));
     EXPECT_EQ(m_sink.messages, std::vector<std::string>{"找不到配置文件"});
 }
@@ -123,7 +126,7 @@ protected:
         writeIni("LBWarning.ini", "[BUTTONPOS]\n0=ok,10,100,80,30,继续,\n2=text,0,0,300,60,警告,\n");
     }
 
-    SkinLoader m_loader{m_reader, m_sink, m_dir.path().string()};
+    SkinLoader m_loader{m_reader, m_sink, kSkins};
     SkinLayouts m_layouts;
 };
 
@@ -165,10 +168,10 @@ TEST_F(SkinLoaderTest, AMissingLayoutFileShowsOneMessageAndClosesOnce)
 {
     for (const char* missing : {"skin_main.ini", "skin_color.ini", "skin_advance.ini"}) {
         writeSkin();
-        std::filesystem::remove(m_dir.file(missing));
+        m_files.files.erase(kSkins + "/" + missing);
         RecordingSink sink;
-        SkinRowReader reader(sink);
-        SkinLoader loader(reader, sink, m_dir.path().string());
+        SkinRowReader reader(m_files, sink);
+        SkinLoader loader(reader, sink, kSkins);
         SkinLayouts layouts;
         EXPECT_FALSE(loader.loadLayouts(layouts)) << missing;
         EXPECT_FALSE(loader.loadWarningLayout(layouts.warning)) << missing;
@@ -180,7 +183,7 @@ TEST_F(SkinLoaderTest, AMissingLayoutFileShowsOneMessageAndClosesOnce)
 TEST_F(SkinLoaderTest, AMissingWarningLayoutClosesAfterTheOthersLoaded)
 {
     writeSkin();
-    std::filesystem::remove(m_dir.file("LBWarning.ini"));
+    m_files.files.erase(kSkins + "/LBWarning.ini");
     EXPECT_TRUE(m_loader.loadLayouts(m_layouts));
     EXPECT_FALSE(m_loader.loadWarningLayout(m_layouts.warning));
     EXPECT_EQ(m_sink.messages, std::vector<std::string>{"找不到配置文件"});
