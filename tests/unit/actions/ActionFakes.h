@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace z3::test {
+namespace z3::test::actions {
 
 // Bytes as "07 10 01 01 ..." so that failures read like the wire.
 inline std::string hex(const std::vector<uint8_t>& bytes)
@@ -68,7 +68,7 @@ private:
 
 // A clock that never waits: each wait moves time to its deadline plus
 // `oversleep`, the way a real sleep overshoots.
-class FakeClock final : public WaitClock {
+class FakeWaitClock final : public WaitClock {
 public:
     TimePoint now() const override { return m_now; }
     bool sleepUntil(TimePoint deadline) override
@@ -91,7 +91,7 @@ private:
 // optionally spends fake time per event (injection cost).
 class RecordingInput final : public HostInput {
 public:
-    explicit RecordingInput(FakeClock* clock = nullptr, std::chrono::milliseconds cost = {})
+    explicit RecordingInput(FakeWaitClock* clock = nullptr, std::chrono::milliseconds cost = {})
         : m_clock(clock)
         , m_cost(cost)
     { }
@@ -118,7 +118,7 @@ private:
         if (m_clock)
             m_clock->advance(m_cost);
     }
-    FakeClock* m_clock;
+    FakeWaitClock* m_clock;
     std::chrono::milliseconds m_cost;
 };
 
@@ -185,4 +185,4 @@ struct DeviceFixture {
     DeviceSession session{model, link, store, ui, blink};
 };
 
-} // namespace z3::test
+} // namespace z3::test::actions

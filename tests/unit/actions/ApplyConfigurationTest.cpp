@@ -6,7 +6,7 @@
 namespace z3 {
 namespace {
 
-using test::DeviceFixture;
+using test::actions::DeviceFixture;
 using Reports = std::vector<std::string>;
 
 TEST(ApplyConfiguration, DefaultsSendEightPaddedReportsInOrder)
@@ -177,7 +177,7 @@ TEST(ApplyConfiguration, ReportLengthFollowsTheCollection)
 TEST(CloseProgram, AltKeyUpsThenTrayThenCloseReportThenWindow)
 {
     DeviceFixture f(4);
-    test::RecordingInput input;
+    test::actions::RecordingInput input;
     f.session.closeProgram(input);
     EXPECT_EQ(input.events, Reports(6, "up 12"));
     EXPECT_EQ(f.ui.calls(), (Reports{"tray deleted", "window destroyed"}));

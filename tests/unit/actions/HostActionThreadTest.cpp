@@ -10,7 +10,7 @@
 namespace z3 {
 namespace {
 
-using test::DeviceFixture;
+using test::actions::DeviceFixture;
 using Events = std::vector<std::string>;
 using namespace std::chrono_literals;
 
@@ -25,12 +25,12 @@ struct ListenerFixture : DeviceFixture {
     void press(std::vector<uint8_t> report) { listener.handleReport(report, input); }
 
     MacroStore macros;
-    test::RecordingShell shell;
-    test::FakeClock clock;
-    test::RecordingInput input;
+    test::actions::RecordingShell shell;
+    test::actions::FakeWaitClock clock;
+    test::actions::RecordingInput input;
     std::vector<std::string> actions;
-    HostActionThread listener{
-        {model, link, session, macros, shell, ui, [] { return std::make_unique<test::RecordingInput>(); }},
+    HostActionThread listener{{model, link, session, macros, shell, ui,
+                                  [] { return std::make_unique<test::actions::RecordingInput>(); }},
         [this](const std::string& a) { actions.push_back(a); }};
 };
 
@@ -62,7 +62,6 @@ TEST(HostActions, ArmingReportTurnsTheActionsOn)
     f.press({0x06, 0x00, 0, 0, 0, 0, 0, 0});
     EXPECT_TRUE(f.model.driverRunning);
     EXPECT_FALSE(f.model.promptBlinkStarted);
-    EXPECT_FALSE(f.model.promptBlinkOn);
     f.press({0x06, 0xF2});
     EXPECT_EQ(f.shell.calls, Events{"computer"});
     EXPECT_EQ(f.actions, (Events{"armed", "shell computer"}));
@@ -166,7 +165,7 @@ TEST(HostActions, ShortcutsAndKeys)
         EXPECT_EQ(f.input.events, c.events) << c.code;
         ASSERT_EQ(f.clock.deadlines.size(), c.waits) << c.code;
         if (c.waits) {
-            EXPECT_EQ(f.clock.deadlines[0] - test::FakeClock::TimePoint{}, 20ms);
+            EXPECT_EQ(f.clock.deadlines[0] - test::actions::FakeWaitClock::TimePoint{}, 20ms);
         }
     }
 }
@@ -210,8 +209,8 @@ TEST(MacroPlayback, RepeatFlagAndCountDecideTheRepetitions)
     };
     const Case cases[] = {{0, 3, 1}, {0, 0, 1}, {1, 3, 3}, {1, 1, 1}, {1, 0, 0}, {7, 2, 2}};
     for (const auto& c : cases) {
-        test::FakeClock clock;
-        test::RecordingInput input;
+        test::actions::FakeWaitClock clock;
+        test::actions::RecordingInput input;
         const auto record = macroOf({{0x41, 1, 5}, {0x41, 2, 5}}, c.flag, c.count);
         EXPECT_TRUE(playMacro(record, input, clock));
         EXPECT_EQ(input.events.size(), 2 * c.plays) << int(c.flag) << " " << c.count;
@@ -221,8 +220,8 @@ TEST(MacroPlayback, RepeatFlagAndCountDecideTheRepetitions)
 
 TEST(MacroPlayback, StepsBecomeKeysAndButtons)
 {
-    test::FakeClock clock;
-    test::RecordingInput input;
+    test::actions::FakeWaitClock clock;
+    test::actions::RecordingInput input;
     const auto record = macroOf({{0x2C, 1, 0}, {0x2C, 2, 0}, {240, 1, 0}, {240, 2, 0}, {241, 1, 0},
         {241, 2, 0}, {242, 1, 0}, {250, 2, 0}, {0xA3, 1, 0}, {0xA3, 2, 0}, {0x41, 0, 7}, {0x41, 3, 7}});
     EXPECT_TRUE(playMacro(record, input, clock));
@@ -231,14 +230,14 @@ TEST(MacroPlayback, StepsBecomeKeysAndButtons)
             "button right up", "button middle down", "button middle up", "down A3", "up A3"}));
     // Steps without input still wait their pause.
     EXPECT_EQ(clock.deadlines.size(), 12u);
-    EXPECT_EQ(clock.deadlines.back() - test::FakeClock::TimePoint{}, 14ms);
+    EXPECT_EQ(clock.deadlines.back() - test::actions::FakeWaitClock::TimePoint{}, 14ms);
 }
 
 TEST(MacroPlayback, DeadlinesAreAbsoluteSoLatenessDoesNotAccumulate)
 {
-    test::FakeClock clock;
-    clock.oversleep = 1ms;                   // every wait overshoots
-    test::RecordingInput input(&clock, 1ms); // and every injection costs time
+    test::actions::FakeWaitClock clock;
+    clock.oversleep = 1ms;                            // every wait overshoots
+    test::actions::RecordingInput input(&clock, 1ms); // and every injection costs time
     std::vector<MacroEvent> steps(100, MacroEvent{0x41, 1, 2});
     MacroRecord record = MacroRecord::blank();
     for (size_t k = 0; k < steps.size(); ++k)
@@ -246,14 +245,15 @@ TEST(MacroPlayback, DeadlinesAreAbsoluteSoLatenessDoesNotAccumulate)
     record.eventCount = 100;
     EXPECT_TRUE(playMacro(record, input, clock));
     for (size_t k = 0; k < clock.deadlines.size(); ++k)
-        ASSERT_EQ(clock.deadlines[k] - test::FakeClock::TimePoint{}, std::chrono::milliseconds(2 * (k + 1)));
+        ASSERT_EQ(clock.deadlines[k] - test::actions::FakeWaitClock::TimePoint{},
+            std::chrono::milliseconds(2 * (k + 1)));
 }
 
 TEST(MacroPlayback, AnInterruptedMacroReleasesWhatItHolds)
 {
-    test::FakeClock clock;
+    test::actions::FakeWaitClock clock;
     clock.interruptAtWait = 3;
-    test::RecordingInput input;
+    test::actions::RecordingInput input;
     const auto record = macroOf({{0xA2, 1, 1}, {240, 1, 1}, {0x41, 1, 1}, {0x41, 2, 1}, {0xA2, 2, 1}});
     EXPECT_FALSE(playMacro(record, input, clock));
     EXPECT_EQ(
@@ -282,7 +282,7 @@ TEST(HostActionThread, ReadsReportsUntilStoppedAndSurvivesAVanishingMouse)
     ListenerFixture f;
     f.model.buttonFunctionCode[5] = 39;
     HostActionThread thread({f.model, f.link, f.session, f.macros, f.shell, f.ui,
-                                [] { return std::make_unique<test::RecordingInput>(); }},
+                                [] { return std::make_unique<test::actions::RecordingInput>(); }},
         {}, 20ms);
     thread.start();
     f.transport.pushInputReport(DeviceFixture::kPath, {0x06, 0xF5, 0, 0, 0, 0, 0, 0});
