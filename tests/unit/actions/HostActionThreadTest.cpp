@@ -55,11 +55,11 @@ TEST(HostActions, ArmingReportTurnsTheActionsOn)
 
     f.press({0x06, 0xF2, 0, 0, 0, 0, 0, 0}); // dropped while off
     f.press({0x05, 0x00});                   // wrong report id
-    f.press({0x06});                         // too short to carry a button byte
+    f.press({});
     EXPECT_TRUE(f.shell.calls.empty());
     EXPECT_FALSE(f.model.driverRunning);
 
-    f.press({0x06, 0x00, 0, 0, 0, 0, 0, 0});
+    f.press({0x06}); // a one-byte collection: the missing button byte reads 0
     EXPECT_TRUE(f.model.driverRunning);
     EXPECT_FALSE(f.model.promptBlinkStarted);
     f.press({0x06, 0xF2});
