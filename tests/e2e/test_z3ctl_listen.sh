@@ -71,7 +71,8 @@ expect_feature() {
 }
 
 expect_feature 8 "07 09 01 A0 00 00 00 00"
-grep -q '配置完成，请点击鼠标第\[1\]键运行驱动' "$vm_dir/listen.err" || fail "no prompt: $(cat "$vm_dir/listen.err")"
+wait_for "grep -q '配置完成，请点击鼠标第\[1\]键运行驱动' '$vm_dir/listen.err'" 5 \
+  || fail "no prompt: $(cat "$vm_dir/listen.err")"
 
 # Presses before the arming report are dropped.
 send m "press 1"
