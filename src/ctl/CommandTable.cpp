@@ -1,5 +1,7 @@
+#include "ApplyCommand.h"
 #include "CtlCommand.h"
 #include "DevicesCommand.h"
+#include "ListenCommand.h"
 
 #include <array>
 #include <ostream>
@@ -10,6 +12,8 @@ std::span<const CtlCommand> ctlCommands()
 {
     static constexpr std::array kCommands = {
         CtlCommand{"devices", "list the mouse's collections (exit 0 present, 2 absent)", runDevices},
+        CtlCommand{"apply", "[1-5]  apply a profile (default: the current one) to the mouse", runApply},
+        CtlCommand{"listen", "apply, then perform the host actions until SIGINT/SIGTERM", runListen},
     };
     return kCommands;
 }
