@@ -1,5 +1,6 @@
 // Program entry: fix the program folder, make sure one copy runs per user,
 // then run the main window until it closes.
+#include "Application.h"
 #include "core/app/AppPaths.h"
 #include "platform/app/ExecutablePath.h"
 #include "platform/instance/SingleInstance.h"
@@ -24,6 +25,9 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(z3::kMainWindowTitle);
     QApplication::setWindowIcon(z3::applicationIcon());
     instance.startListening();
+
+    z3::Application application(paths);
+    application.loadStartupProfile();
 
     z3::StartupWindow window;
     QObject::connect(&instance, &z3::SingleInstance::restoreRequested, &window, &z3::StartupWindow::restore);

@@ -35,4 +35,20 @@ kill -9 "$first"; wait "$first" 2>/dev/null || true
 "$app_dir/zerrat-z3" &
 first=$!
 wait_for "xdotool search --onlyvisible --name '^${title}\$'" 20 || fail "restart after kill shows no window"
+
+# Another user's copy is a first copy of its own: it neither blocks nor is
+# blocked (needs root to switch users).
+if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
+  chmod 755 "$app_dir"
+  other_home=$(mktemp -d); chmod 777 "$other_home"
+  HOME=$other_home XDG_RUNTIME_DIR= setpriv --reuid=65534 --regid=65534 --clear-groups \
+    "$app_dir/zerrat-z3" 2>/dev/null &
+  other=$!
+  wait_for "[ \$(xdotool search --onlyvisible --name '^${title}\$' | wc -l) -eq 2 ]" 20 \
+    || fail "another user's copy did not open its own window"
+  kill -0 "$first" || fail "first copy died when another user started"
+  kill "$other"; wait "$other" 2>/dev/null || true
+  rm -rf "$other_home"
+  echo "another user's copy runs beside ours"
+fi
 echo "single instance: ok"

@@ -27,7 +27,10 @@ public:
             return m_stopped || m_shared->unplugged
                 || std::ranges::any_of(m_shared->input, [&](const auto& r) { return r.first == m_path; });
         };
-        if (!m_shared->changed.wait_for(lock, timeout, ready))
+        ++m_shared->blocked;
+        const bool woken = m_shared->changed.wait_for(lock, timeout, ready);
+        --m_shared->blocked;
+        if (!woken)
             return {HidReadStatus::Timeout, 0};
         if (m_stopped)
             return {HidReadStatus::Stopped, 0};
@@ -80,6 +83,12 @@ void FakeHidTransport::setSendsFail(bool fail)
 {
     std::lock_guard lock(m_shared->mutex);
     m_shared->sendsFail = fail;
+}
+
+int FakeHidTransport::blockedReaders() const
+{
+    std::lock_guard lock(m_shared->mutex);
+    return m_shared->blocked;
 }
 
 std::vector<FakeHidTransport::Open> FakeHidTransport::opens() const

@@ -42,6 +42,9 @@ public:
     // Makes feature reports fail (the device refuses them).
     void setSendsFail(bool fail);
 
+    // How many readers are blocked waiting for a report right now.
+    int blockedReaders() const;
+
     std::vector<Open> opens() const;
     std::vector<SentReport> sentReports() const;
 
@@ -53,6 +56,7 @@ private:
         std::vector<Open> opens;
         std::vector<SentReport> sent;
         std::deque<std::pair<std::string, std::vector<uint8_t>>> input;
+        int blocked = 0;
         bool unplugged = false;
         bool sendsFail = false;
     };

@@ -12,6 +12,14 @@ namespace {
 using namespace std::chrono_literals;
 using test::FakeHidTransport;
 
+void waitUntilBlocked(const FakeHidTransport& transport)
+{
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (transport.blockedReaders() == 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    ASSERT_EQ(transport.blockedReaders(), 1);
+}
+
 TEST(DeviceLink, StopEndsABlockedReadAndEveryLaterOne)
 {
     FakeHidTransport transport;
@@ -21,7 +29,7 @@ TEST(DeviceLink, StopEndsABlockedReadAndEveryLaterOne)
         std::array<uint8_t, 8> buffer{};
         return link.readInputReport(buffer, 60s).status;
     });
-    std::this_thread::sleep_for(20ms);
+    waitUntilBlocked(transport);
     link.stopReading();
     ASSERT_EQ(reader.wait_for(5s), std::future_status::ready);
     EXPECT_EQ(reader.get(), HidReadStatus::Stopped);
@@ -43,7 +51,7 @@ TEST(DeviceLink, AReadKeepsItsHandleWhileDiscoveryReplacesIt)
         const HidReadResult result = link.readInputReport(buffer, 5s);
         return std::pair(result, buffer);
     });
-    std::this_thread::sleep_for(20ms);
+    waitUntilBlocked(transport);
     link.reset(); // the old handle must outlive the running read
     transport.pushInputReport("r", {6, 0xF2, 9, 9, 9, 9});
     const auto [result, buffer] = reader.get();
