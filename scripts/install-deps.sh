@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   qt6-base-dev qt6-qpa-plugins libhidapi-dev libudev-dev libxtst-dev libx11-dev
-  libgtest-dev libgmock-dev libbenchmark-dev cmake ninja-build pkg-config g++ clang
+  libgtest-dev libgmock-dev libbenchmark-dev cmake ninja-build pkg-config g++ clang clang-format
   fonts-arphic-uming fonts-wqy-microhei xvfb xauth xdotool x11-utils x11-apps
   xinput imagemagick trayer dbus hyperfine
 )

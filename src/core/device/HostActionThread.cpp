@@ -77,6 +77,7 @@ void HostActionThread::run()
         const auto result = m_services.link.readInputReport(std::span(buffer.data(), length), m_readTimeout);
         if (result.status == HidReadStatus::Stopped)
             return;
+        m_readsFailing.store(result.status == HidReadStatus::Failed, std::memory_order_relaxed);
         if (result.status == HidReadStatus::Report)
             handleReport(std::span(buffer.data(), std::min(result.length, length)), *input);
         if (result.status != HidReadStatus::Timeout && !m_clock->sleepFor(kLoopPause))

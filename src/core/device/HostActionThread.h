@@ -10,6 +10,7 @@
 #include "core/macro/MacroStore.h"
 
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <span>
@@ -64,6 +65,10 @@ public:
     // The action of button 1..6, whatever the arming state.
     void performButton(int button, HostInput& input);
 
+    // True while reads fail (no mouse yet, or the mouse went away); the
+    // owner may then run discovery again. Any thread.
+    bool readsFailing() const { return m_readsFailing.load(std::memory_order_relaxed); }
+
     // The clock that times macros and pauses; replaceable before start().
     void setClock(WaitClock& clock) { m_clock = &clock; }
 
@@ -78,6 +83,7 @@ private:
     const std::chrono::milliseconds m_readTimeout;
     SteadyWaitClock m_steadyClock;
     WaitClock* m_clock = &m_steadyClock;
+    std::atomic<bool> m_readsFailing{false};
     std::thread m_thread;
 };
 

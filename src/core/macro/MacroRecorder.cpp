@@ -29,11 +29,12 @@ MacroRecorder::~MacroRecorder()
 void MacroRecorder::toggleRecording()
 {
     m_view.setFocus(MacroPageControl::EventList);
-    if (m_view.macroListCount() == 0)
-        return;
+    // A recording stops even when the macro list has been emptied meanwhile
+    // (an import of a missing file): otherwise the keyboard would stay
+    // grabbed with no way to end the recording.
     if (m_active)
         stop();
-    else
+    else if (m_view.macroListCount() > 0)
         start();
 }
 

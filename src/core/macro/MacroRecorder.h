@@ -42,7 +42,7 @@ public:
 
     // Starts a recording into the macro selected in the macro list (its
     // steps and repeat setting are cleared), or stops the running one and
-    // gives the macro its recorded steps. Does nothing with an empty list.
+    // gives the macro its recorded steps. Starting needs a macro in the list.
     void toggleRecording();
 
     // Turns one key message into a step while recording.

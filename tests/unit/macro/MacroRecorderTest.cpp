@@ -195,6 +195,18 @@ TEST_F(MacroRecorderTest, AnEmptyMacroListDoesNothing)
     EXPECT_EQ(store.record(1).eventCount, 1);
 }
 
+TEST_F(MacroRecorderTest, ARecordingStopsEvenAfterTheListWasEmptied)
+{
+    page.onButton(4);
+    send({{kDown, 'A'}});
+    view.importAnswer = "/nowhere.dat";
+    page.onButton(0); // a missing file empties the store and the list
+    ASSERT_TRUE(view.macroLines.empty());
+    page.onButton(4);
+    EXPECT_FALSE(recorder.active());
+    EXPECT_FALSE(grab.grabbed);
+}
+
 TEST_F(MacroRecorderTest, TheGrabIsReleasedWhenTheRecorderGoesAway)
 {
     test::FakeGrab ownGrab;
