@@ -6,7 +6,12 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/virtual_mouse_lib.sh"
 app_dir=$(make_app_copy)
 z3ctl="$app_dir/z3ctl"
-cleanup() { kill "${gui:-}" 2>/dev/null || true; stop_xvfb; stop_mice; rm -rf "$app_dir"; }
+cleanup() {
+  # The configurator holds the single-instance name until it has exited:
+  # wait, so that the next test starts on a free name.
+  if [ -n "${gui:-}" ]; then kill "$gui" 2>/dev/null || true; wait "$gui" 2>/dev/null || true; fi
+  stop_xvfb; stop_mice; rm -rf "$app_dir"
+}
 trap cleanup EXIT
 
 ini="$app_dir/config.ini"

@@ -8,7 +8,8 @@ source "$(dirname "$0")/virtual_mouse_lib.sh"
 app_dir=$(make_app_copy)
 z3ctl="$app_dir/z3ctl"
 cleanup() {
-  kill "${listener:-}" "${watcher:-}" 2>/dev/null || true
+  local pid
+  for pid in ${listener:-} ${watcher:-}; do kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; done
   stop_xvfb; stop_mice; rm -rf "$app_dir"
 }
 trap cleanup EXIT
