@@ -30,7 +30,7 @@ if ! "$ctl" devices >/dev/null 2>&1; then
   mkfifo "$commands"
   # Keep the command pipe open on our side so the mouse never sees its end.
   exec 7<>"$commands"
-  "$mouse" --name make-run <&7 >/dev/null &
+  "$mouse" --name make-run <&7 >"$root/build/virtual-mouse.out" &
   virtual_pid=$!
   for _ in $(seq 50); do "$ctl" devices >/dev/null 2>&1 && break; sleep 0.1; done
   echo "No Zerrat Z3 found: started a virtual one. Press its buttons with, e.g.:"

@@ -1,9 +1,6 @@
 #include "Application.h"
 
-#include "core/device/Discovery.h"
 #include "core/macro/MacroFile.h"
-#include "platform/hid/SystemHidTransport.h"
-#include "platform/hid/VirtualMouseFolder.h"
 #include "platform/input/HostInputFactory.h"
 
 #include <thread>
@@ -16,15 +13,12 @@ Application::Application(AppPaths paths)
     , m_window(m_model)
     , m_ui(m_window)
     , m_messages(&m_window)
-    , m_transport(makeSystemHidTransport())
     , m_promptBlink(m_model, m_ui)
     , m_session(m_model, m_link, m_configStore, m_ui, m_promptBlink)
     , m_listener({m_model, m_link, m_session, m_macros, m_shell, m_ui, [] { return createHostInput(); }})
-    , m_hotplugWatcher(virtualmouse::rootPath())
-    , m_hotplug(m_link, *this)
+    , m_connection(m_link, *this)
 {
     m_window.setCloseHandler([this] { closeProgram(); });
-    m_hotplugWatcher.setHandler([this](const HotplugEvent& event) { m_hotplug.onDeviceChange(event); });
 }
 
 Application::~Application()
@@ -43,7 +37,7 @@ bool Application::start()
     m_configStore.loadProfile(m_model, m_model.profileIndex);
     loadMacroFile(m_macros, m_files, m_paths.macroDat(), m_messages);
 
-    m_model.devicePresent = discover(*m_transport, m_link, m_hotplugWatcher).present;
+    m_model.devicePresent = m_connection.discover();
     if (!m_model.devicePresent) {
         m_messages.showMessage(DeviceMessageText::InsertMouse);
         closeProgram();
@@ -61,7 +55,7 @@ bool Application::start()
 
 bool Application::rediscover()
 {
-    return discover(*m_transport, m_link, m_hotplugWatcher).present;
+    return m_connection.discover();
 }
 
 void Application::closeProgram()

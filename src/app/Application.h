@@ -6,11 +6,10 @@
 #include "core/device/DeviceHotplug.h"
 #include "core/device/DeviceLink.h"
 #include "core/device/DeviceSession.h"
-#include "core/device/HidTransport.h"
 #include "core/device/HostActionThread.h"
 #include "core/device/PromptBlinkThread.h"
 #include "core/macro/MacroStore.h"
-#include "platform/hid/HidHotplugWatcher.h"
+#include "platform/hid/MouseConnection.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/power/PowerEvents.h"
 #include "platform/shell/DesktopShellActions.h"
@@ -55,14 +54,12 @@ private:
     StartupWindow m_window;
     WindowDeviceUi m_ui;
     WindowMessages m_messages;
-    std::unique_ptr<HidTransport> m_transport;
     DeviceLink m_link;
     PromptBlinkThread m_promptBlink;
     DeviceSession m_session;
     DesktopShellActions m_shell;
     HostActionThread m_listener;
-    HidHotplugWatcher m_hotplugWatcher;
-    DeviceHotplug m_hotplug;
+    MouseConnection m_connection;
     std::unique_ptr<PowerEvents> m_power;
 };
 

@@ -55,14 +55,14 @@ std::optional<int> ApplySession::refuseWhileConfiguratorRuns()
     return kExitConfiguratorRuns;
 }
 
-bool ApplySession::discover()
+bool ApplySession::discover(Report report)
 {
     if (!m_transport)
         m_transport = m_context.makeTransport();
     NoHotplugRegistration registrar;
     const bool present = z3::discover(*m_transport, m_link, registrar).present;
     m_model.devicePresent = present;
-    if (!present)
+    if (!present && report == Report::Absence)
         m_context.err << DeviceMessageText::InsertMouse << std::endl;
     return present;
 }

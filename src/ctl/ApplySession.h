@@ -27,9 +27,10 @@ public:
     // nothing. Prints the reason.
     std::optional<int> refuseWhileConfiguratorRuns();
 
-    // Runs discovery; false (with the "insert the mouse" message on standard
-    // error) when the mouse is absent.
-    bool discover();
+    enum class Report { Absence, Quietly };
+    // Runs discovery; false when the mouse is absent (with the "insert the
+    // mouse" message on standard error unless told to be quiet).
+    bool discover(Report report = Report::Absence);
 
     // Loads profile `profile` (CurConfig when nothing) and applies it.
     void loadAndApply(std::optional<int32_t> profile);

@@ -87,8 +87,15 @@ int runListen(CtlContext& context, std::span<const std::string> args)
         });
     listener.start();
 
+    // A mouse whose open read handle fails has gone away: look for it once
+    // a second until it is back, then apply again. A read collection that
+    // never opened (an odd layout) is not looked for again and again.
+    bool lost = false;
     while (!signals.wait(kRediscoverySeconds)) {
-        if (listener.readsFailing() && session.discover()) {
+        if (!lost && listener.readsFailing() && session.link().readState() == DeviceLink::HandleState::Open)
+            lost = true;
+        if (lost && session.discover(ApplySession::Report::Quietly)) {
+            lost = false;
             session.loadAndApply(std::nullopt);
             std::lock_guard lock(outputMutex);
             context.err << session.statusLine() << std::endl;

@@ -71,7 +71,8 @@ expect_feature() {
 }
 
 expect_feature 8 "07 09 01 A0 00 00 00 00"
-grep -q '配置完成，请点击鼠标第\[1\]键运行驱动' "$vm_dir/listen.err" || fail "no prompt: $(cat "$vm_dir/listen.err")"
+wait_for "grep -q '配置完成，请点击鼠标第\[1\]键运行驱动' '$vm_dir/listen.err'" 5 \
+  || fail "no prompt: $(cat "$vm_dir/listen.err")"
 
 # Presses before the arming report are dropped.
 send m "press 1"
@@ -137,4 +138,30 @@ kill -0 "$listener" 2>/dev/null && fail "listen still running 3 s after SIGTERM"
 status=0; wait "$listener" || status=$?
 listener=
 [ "$status" -eq 0 ] || fail "listen exit $status after SIGTERM"
+send m quit
+
+# Odd layouts. One-byte input reports: the arming report is just "06" (the
+# missing button byte reads 0) and no button can be told. An input
+# collection with usage 2 opens no read handle: listen waits without
+# re-applying again and again.
+sed -i 's/^CurConfig=.*/CurConfig=4/' "$ini"
+start_mouse one --input-length 1
+"$z3ctl" listen >"$out" 2>/dev/null &
+listener=$!
+wait_for "[ \$(grep -c '^feature' '$vm_dir/one.out') -ge 8 ]" 5 || fail "one: not applied"
+send one arm; expect_action armed
+send one "press 4"
+sleep 0.3
+[ "$(tail -n 1 "$out")" = armed ] || fail "one: a one-byte report acted: $(tail -n 1 "$out")"
+kill -TERM "$listener"; wait "$listener" || fail "one: exit $?"
+send one quit
+
+start_mouse u2 --collections usage2
+"$z3ctl" listen >"$out" 2>/dev/null &
+listener=$!
+wait_for "[ \$(grep -c '^feature' '$vm_dir/u2.out') -ge 8 ]" 5 || fail "usage2: not applied"
+sleep 2.5
+[ "$(grep -c '^feature' "$vm_dir/u2.out")" -eq 8 ] || fail "usage2: applied again without a read handle"
+kill -TERM "$listener"; wait "$listener" || fail "usage2: exit $?"
+listener=
 echo "z3ctl listen: ok"

@@ -24,14 +24,27 @@ public:
     {
         if (QStandardPaths::findExecutable("Xvfb").isEmpty())
             return false;
-        const int number = 180 + getpid() % 400;
-        m_name = ":" + std::to_string(number);
-        m_process.start(
-            "Xvfb", {QString::fromStdString(m_name), "-nolisten", "tcp", "-screen", "0", "320x240x24"});
-        const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
-        for (int i = 0; i < 100 && !std::filesystem::exists(socket); ++i)
+        // A display number nobody holds; the server must still be ours once
+        // its socket appears (a clash makes it exit at once).
+        for (int number = 180 + getpid() % 400; number < 1000; ++number) {
+            if (std::filesystem::exists("/tmp/.X" + std::to_string(number) + "-lock"))
+                continue;
+            m_name = ":" + std::to_string(number);
+            m_process.start(
+                "Xvfb", {QString::fromStdString(m_name), "-nolisten", "tcp", "-screen", "0", "320x240x24"});
+            if (!m_process.waitForStarted(3000))
+                return false;
+            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+            for (int i = 0;
+                 i < 100 && !std::filesystem::exists(socket) && m_process.state() != QProcess::NotRunning;
+                 ++i)
+                QThread::msleep(50);
             QThread::msleep(50);
-        return std::filesystem::exists(socket);
+            if (m_process.state() == QProcess::Running && std::filesystem::exists(socket))
+                return true;
+            stop();
+        }
+        return false;
     }
     void stop()
     {

@@ -151,8 +151,11 @@ void DefaultSkin::paintSliderRow(QPainter& p, int stage, Look look) const
     p.drawRoundedRect(plate.adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
     const qreal cy = y + kSliderHeight / 2.0;
     const qreal first = kSliderLeft + kSliderStep / 2.0;
-    p.setPen(QPen(QColor(0x2C, 0x32, 0x3C), 4, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(first, cy), QPointF(first + 4 * kSliderStep, cy));
+    // The track spans every place a knob picture can cover, so a knob at
+    // either end shows no stub of track beyond the main one.
+    p.setPen(QPen(QColor(0x2C, 0x32, 0x3C), 4, Qt::SolidLine, Qt::FlatCap));
+    p.drawLine(
+        QPointF(kSliderLeft + kKnobOffset, cy), QPointF(kSliderLeft + kKnobOffset + 5 * kSliderStep, cy));
     for (int position = 0; position < 5; ++position) {
         const QPointF tick(first + position * kSliderStep, cy);
         p.setPen(Qt::NoPen);
@@ -179,7 +182,7 @@ QImage DefaultSkin::sliderKnob() const
     p.setRenderHint(QPainter::Antialiasing);
     const qreal cy = kSliderHeight / 2.0;
     const qreal cx = kSliderStep / 2.0 - kKnobOffset;
-    p.setPen(QPen(QColor(0x2C, 0x32, 0x3C), 4));
+    p.setPen(QPen(QColor(0x2C, 0x32, 0x3C), 4, Qt::SolidLine, Qt::FlatCap));
     p.drawLine(QPointF(0, cy), QPointF(kSliderStep, cy));
     QRadialGradient glow(QPointF(cx, cy), 13);
     glow.setColorAt(0, QColor(0xFF, 0x45, 0x5A, 120));

@@ -20,29 +20,29 @@ struct FlatPicture {
     int height;
 };
 
-// Colours far apart in every channel pair, so JPEG rounding never makes
-// one look like another.
+// Channels from {0, 90, 180, 255}: any two pictures differ by at least 75
+// in some channel, far more than JPEG rounding moves a flat colour.
 const FlatPicture kPictures[] = {
-    {skin_files::kMainPage.normal, qRgb(40, 40, 40), kWindowWidth, kWindowHeight},
-    {skin_files::kMainPage.over, qRgb(0, 160, 0), kWindowWidth, kWindowHeight},
-    {skin_files::kMainPage.down, qRgb(0, 0, 200), kWindowWidth, kWindowHeight},
-    {skin_files::kAdvancedPage.normal, qRgb(80, 40, 0), kWindowWidth, kWindowHeight},
-    {skin_files::kAdvancedPage.over, qRgb(0, 160, 160), kWindowWidth, kWindowHeight},
-    {skin_files::kAdvancedPage.down, qRgb(160, 0, 160), kWindowWidth, kWindowHeight},
-    {skin_files::kColourPage.normal, qRgb(240, 120, 180), kWindowWidth, kWindowHeight},
-    {skin_files::kColourPage.over, qRgb(220, 0, 0), kWindowWidth, kWindowHeight},
-    {skin_files::kColourPage.down, qRgb(100, 0, 180), kWindowWidth, kWindowHeight},
-    {skin_files::kLedPreviewDark, qRgb(128, 128, 128), kWindowWidth, kWindowHeight},
-    {skin_files::kLedPreviewBlue, qRgb(0, 80, 255), kWindowWidth, kWindowHeight},
-    {skin_files::kDpiSliderKnob, qRgb(255, 200, 0), 40, 30},
+    {skin_files::kMainPage.normal, qRgb(90, 90, 90), kWindowWidth, kWindowHeight},
+    {skin_files::kMainPage.over, qRgb(0, 180, 0), kWindowWidth, kWindowHeight},
+    {skin_files::kMainPage.down, qRgb(0, 0, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kAdvancedPage.normal, qRgb(180, 90, 0), kWindowWidth, kWindowHeight},
+    {skin_files::kAdvancedPage.over, qRgb(0, 180, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kAdvancedPage.down, qRgb(180, 0, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kColourPage.normal, qRgb(255, 90, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kColourPage.over, qRgb(255, 0, 0), kWindowWidth, kWindowHeight},
+    {skin_files::kColourPage.down, qRgb(90, 0, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kLedPreviewDark, qRgb(180, 180, 180), kWindowWidth, kWindowHeight},
+    {skin_files::kLedPreviewBlue, qRgb(0, 90, 255), kWindowWidth, kWindowHeight},
+    {skin_files::kDpiSliderKnob, qRgb(255, 180, 0), 40, 30},
     {skin_files::kMenuMask, qRgb(0, 0, 0), 200, 280},
-    {skin_files::kMenu.normal, qRgb(60, 60, 100), 200, 281},
-    {skin_files::kMenu.over, qRgb(200, 100, 0), 200, 281},
-    {skin_files::kMenu.down, qRgb(0, 100, 60), 200, 281},
+    {skin_files::kMenu.normal, qRgb(0, 0, 90), 200, 281},
+    {skin_files::kMenu.over, qRgb(255, 90, 0), 200, 281},
+    {skin_files::kMenu.down, qRgb(0, 90, 0), 200, 281},
     {skin_files::kAdvancedMenuMask, qRgb(0, 0, 0), 200, 360},
-    {skin_files::kAdvancedMenu.normal, qRgb(100, 60, 60), 200, 361},
-    {skin_files::kAdvancedMenu.over, qRgb(60, 200, 200), 200, 361},
-    {skin_files::kAdvancedMenu.down, qRgb(200, 200, 60), 200, 361},
+    {skin_files::kAdvancedMenu.normal, qRgb(90, 0, 90), 200, 361},
+    {skin_files::kAdvancedMenu.over, qRgb(90, 180, 255), 200, 361},
+    {skin_files::kAdvancedMenu.down, qRgb(180, 180, 0), 200, 361},
     {skin_files::kWarningNormal, qRgb(90, 90, 0), 300, 150},
     {skin_files::kWarningOver, qRgb(0, 90, 90), 300, 150},
 };

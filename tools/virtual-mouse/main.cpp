@@ -64,8 +64,6 @@ bool parseOptions(int argc, char** argv, VirtualMouseDevice::Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
-        if (option == "--help" || option == "-h")
-            return false;
         if (i + 1 >= argc) {
             status("missing value for " + std::string(option));
             return false;
@@ -80,9 +78,10 @@ bool parseOptions(int argc, char** argv, VirtualMouseDevice::Options& options)
             ok = parseUnsigned(value, options.vendorId, 16);
         else if (option == "--product")
             ok = parseUnsigned(value, options.productId, 16);
-        else if (option == "--name")
-            options.name = value, ok = vm::isValidName(value);
-        else if (option == "--collections") {
+        else if (option == "--name") {
+            options.name = value;
+            ok = vm::isValidName(value);
+        } else if (option == "--collections") {
             using C = VirtualMouseDevice::Collections;
             if (value == "both")
                 options.collections = C::Both;
@@ -110,6 +109,10 @@ bool parseOptions(int argc, char** argv, VirtualMouseDevice::Options& options)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && (std::string_view(argv[1]) == "--help" || std::string_view(argv[1]) == "-h")) {
+        usage();
+        return 0;
+    }
     VirtualMouseDevice::Options options;
     if (!parseOptions(argc, argv, options)) {
         usage();

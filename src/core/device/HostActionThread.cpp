@@ -80,29 +80,30 @@ void HostActionThread::run()
         m_readsFailing.store(result.status == HidReadStatus::Failed, std::memory_order_relaxed);
         if (result.status == HidReadStatus::Report)
             handleReport(std::span(buffer.data(), std::min(result.length, length)), *input);
-        if (result.status != HidReadStatus::Timeout && !m_clock->sleepFor(kLoopPause))
+        if (!m_clock->sleepFor(kLoopPause))
             return;
     }
 }
 
 void HostActionThread::handleReport(std::span<const uint8_t> report, HostInput& input)
 {
-    // Both bytes the program looks at must have arrived; a shorter report
-    // is ignored rather than read past its end.
-    if (report.size() < 2)
-        return;
+    // Bytes a short report did not carry read as 0, the way a zeroed
+    // report buffer reads; nothing is read past the report.
+    const auto byteAt = [&](size_t i) -> uint8_t { return i < report.size() ? report[i] : 0; };
+    const uint8_t reportId = byteAt(0);
+    const uint8_t buttonEvent = byteAt(1);
     ConfigModel& model = m_services.model;
     if (model.driverRunning) {
         for (int button = 1; button <= kButtonCount; ++button) {
-            if (report[1] == kButtonEventBase + kDeviceButtonNumber[button - 1])
+            if (buttonEvent == kButtonEventBase + kDeviceButtonNumber[button - 1])
                 performButton(button, input);
         }
-    } else if (report[0] == kInputReportId && report[1] == kArmingButtonByte) {
+    } else if (reportId == kInputReportId && buttonEvent == kArmingButtonByte) {
         model.driverRunning = true;
         model.promptBlinkStarted = false;
         model.promptBlinkOn = false;
         m_services.ui.invalidateWindow();
-        this->announce("armed");
+        announce("armed");
     }
 }
 

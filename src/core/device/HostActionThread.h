@@ -25,8 +25,8 @@ namespace z3 {
 // turned the host actions off, the arming report (06 00) turns them on.
 //
 // The loop: read one report (the read waits at most `readTimeout`, so a
-// stop is noticed), act on it, pause 2 ms; a failed read (no mouse yet, mouse
-// gone) also pauses 2 ms and tries again, for as long as the thread runs.
+// stop is noticed), act on it, pause 2 ms, for as long as the thread runs; a
+// failed read (no mouse yet, mouse gone) only leads to the pause.
 class HostActionThread {
 public:
     // Called on the listener thread with a short description of every action

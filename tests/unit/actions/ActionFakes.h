@@ -122,13 +122,28 @@ private:
     std::chrono::milliseconds m_cost;
 };
 
+// Records shell calls; safe to read while the listener thread writes.
 class RecordingShell final : public ShellActions {
 public:
-    void openComputer() override { calls.push_back("computer"); }
-    void lockSession() override { calls.push_back("lock"); }
-    void openCalculator() override { calls.push_back("calculator"); }
-    void openTerminal() override { calls.push_back("terminal"); }
-    std::vector<std::string> calls;
+    void openComputer() override { record("computer"); }
+    void lockSession() override { record("lock"); }
+    void openCalculator() override { record("calculator"); }
+    void openTerminal() override { record("terminal"); }
+
+    std::vector<std::string> calls() const
+    {
+        std::lock_guard lock(m_mutex);
+        return m_calls;
+    }
+
+private:
+    void record(std::string call)
+    {
+        std::lock_guard lock(m_mutex);
+        m_calls.push_back(std::move(call));
+    }
+    mutable std::mutex m_mutex;
+    std::vector<std::string> m_calls;
 };
 
 // A mouse on a fake transport with a model, a config.ini in memory and a
