@@ -104,6 +104,19 @@ void BM_ScanRunsOnly(benchmark::State& state)
     setLabel(state, image);
 }
 
+void BM_QRegionFromRunsOnly(benchmark::State& state)
+{
+    const QImage& image = mask(static_cast<int>(state.range(0)));
+    if (image.isNull()) {
+        state.SkipWithError("main_mask.jpg not found");
+        return;
+    }
+    const WindowRegion region = WindowRegion::fromMask(maskPixelsOf(image));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(toQRegion(region).rectCount());
+    setLabel(state, image);
+}
+
 void BM_RegionPerPixel(benchmark::State& state)
 {
     const QImage& image = mask(static_cast<int>(state.range(0)));
@@ -119,6 +132,7 @@ void BM_RegionPerPixel(benchmark::State& state)
 // 0: default skin mask, 1: 1920 x 1080 noisy, 2: 480 x 270 noisy.
 BENCHMARK(BM_RegionFromRuns)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ScanRunsOnly)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_QRegionFromRunsOnly)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RegionPerPixel)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(3);
 // Seconds per pass on the large noisy mask: one pass is enough to compare.
 BENCHMARK(BM_RegionPerPixel)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);

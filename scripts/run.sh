@@ -1,47 +1,61 @@
 #!/usr/bin/env bash
-# Starts the configurator from its program folder. Without a display it runs
-# on a private Xvfb, saves screenshots to build/screenshots/ and stops.
+# Starts the configurator from its program folder. When no Zerrat Z3 is
+# plugged in, a virtual one is started first; its buttons are pressed by
+# writing commands to build/virtual-mouse.in (see README.md). Without a
+# display the program runs on a private Xvfb, screenshots are saved to
+# build/screenshots/ and everything stops again.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 app="$root/build/app/zerrat-z3"
+ctl="$root/build/app/z3ctl"
+mouse="$root/build/bin/z3-virtual-mouse"
+commands="$root/build/virtual-mouse.in"
+shots="$root/build/screenshots"
 
-# Without a mouse (real or virtual), a virtual one stands in for it. Its
-# commands come through a pipe that stays open while the program runs
-# (echo "press 2" > build/virtual-mouse.in); the feature reports it receives
-# go to build/virtual-mouse.out.
-mouse_pid=""
-pipe="$root/build/virtual-mouse.in"
-stop_mouse() {
-  [ -z "$mouse_pid" ] && return
-  kill "$mouse_pid" 2>/dev/null || true
-  wait "$mouse_pid" 2>/dev/null || true
-  rm -f "$pipe"
+virtual_pid=
+cleanup() {
+  [ -n "${app_pid:-}" ] && kill "$app_pid" 2>/dev/null
+  if [ -n "$virtual_pid" ]; then
+    echo quit >&7 2>/dev/null || true
+    wait "$virtual_pid" 2>/dev/null || true
+    rm -f "$commands"
+  fi
+  type stop_xvfb >/dev/null 2>&1 && stop_xvfb
+  return 0
 }
-trap stop_mouse EXIT
-if ! "$root/build/app/z3ctl" devices >/dev/null 2>&1; then
-  rm -f "$pipe"; mkfifo "$pipe"
-  exec 3<>"$pipe"
-  "$root/build/bin/z3-virtual-mouse" --name run <&3 >"$root/build/virtual-mouse.out" &
-  mouse_pid=$!
-  exec 3>&-
-  for _ in $(seq 50); do "$root/build/app/z3ctl" devices >/dev/null 2>&1 && break; sleep 0.1; done
-  echo "No mouse found: started a virtual one; press its buttons with: echo 'press 2' > $pipe"
+trap cleanup EXIT
+
+if ! "$ctl" devices >/dev/null 2>&1; then
+  rm -f "$commands"
+  mkfifo "$commands"
+  # Keep the command pipe open on our side so the mouse never sees its end.
+  exec 7<>"$commands"
+  "$mouse" --name make-run <&7 >"$root/build/virtual-mouse.out" &
+  virtual_pid=$!
+  for _ in $(seq 50); do "$ctl" devices >/dev/null 2>&1 && break; sleep 0.1; done
+  echo "No Zerrat Z3 found: started a virtual one. Press its buttons with, e.g.:"
+  echo "  echo 'press 2' > $commands     (button 2; 'arm' sends the arming report)"
 fi
 
 if [ -n "${DISPLAY:-}" ]; then
-  "$app"
-  exit
+  "$app" &
+  app_pid=$!
+  wait "$app_pid" || true
+  app_pid=
+  exit 0
 fi
 
-shots="$root/build/screenshots"
 mkdir -p "$shots"
 source "$root/scripts/xvfb.sh"
 start_xvfb
-trap 'stop_xvfb; stop_mouse' EXIT
 "$app" &
 app_pid=$!
 sleep 3
-import -window root "$shots/main.png"
-echo "No display: ran on Xvfb, screenshot saved to $shots/main.png"
-kill "$app_pid" 2>/dev/null || true
-wait "$app_pid" 2>/dev/null || true
+window=$(xdotool search --onlyvisible --name "Zerrat Z3" | head -n 1)
+import -window "${window:-root}" "$shots/main.png"
+if [ -n "$virtual_pid" ]; then
+  echo arm >&7
+  sleep 1
+  import -window "${window:-root}" "$shots/armed.png"
+fi
+echo "No display: ran on Xvfb, screenshots saved to $shots/"

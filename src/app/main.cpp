@@ -1,11 +1,10 @@
 // Program entry: fix the program folder, make sure one copy runs per user,
-// then run the main window until it closes.
+// then bring the program up and run its window until it closes.
 #include "Application.h"
 #include "core/app/AppPaths.h"
 #include "platform/app/ExecutablePath.h"
 #include "platform/instance/SingleInstance.h"
 #include "ui/common/AppIdentity.h"
-#include "ui/main/StartupWindow.h"
 
 #include <QApplication>
 
@@ -24,13 +23,15 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(z3::kMainWindowTitle);
     QApplication::setWindowIcon(z3::applicationIcon());
+    // The window's close path decides when the program ends.
+    QApplication::setQuitOnLastWindowClosed(false);
     instance.startListening();
 
     z3::Application application(paths);
-    application.loadStartupProfile();
-
-    z3::StartupWindow window;
-    QObject::connect(&instance, &z3::SingleInstance::restoreRequested, &window, &z3::StartupWindow::restore);
-    window.show();
+    if (!application.start())
+        return 0;
+    QObject::connect(
+        &instance, &z3::SingleInstance::restoreRequested, &application.window(), &z3::StartupWindow::restore);
+    application.window().show();
     return app.exec();
 }

@@ -2,9 +2,11 @@
 # A second copy restores the first copy's window (also when hidden) and ends
 # at once with status 0; the first copy keeps running with one window.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/virtual_mouse_lib.sh"
 start_xvfb
 app_dir=$(make_app_copy)
-cleanup() { kill "${first:-}" 2>/dev/null || true; stop_xvfb; rm -rf "$app_dir"; }
+start_mouse single
+cleanup() { kill "${first:-}" 2>/dev/null || true; stop_mice; stop_xvfb; rm -rf "$app_dir"; }
 trap cleanup EXIT
 
 title='Zerrat Z3游戏鼠标'
@@ -37,11 +39,12 @@ first=$!
 wait_for "xdotool search --onlyvisible --name '^${title}\$'" 20 || fail "restart after kill shows no window"
 
 # Another user's copy is a first copy of its own: it neither blocks nor is
-# blocked (needs root to switch users).
+# blocked (needs root to switch users). It has no mouse of its own, so its
+# window is the insert-the-mouse message.
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   chmod 755 "$app_dir"
   other_home=$(mktemp -d); chmod 777 "$other_home"
-  HOME=$other_home XDG_RUNTIME_DIR= setpriv --reuid=65534 --regid=65534 --clear-groups \
+  HOME=$other_home XDG_RUNTIME_DIR= Z3_VIRTUAL_MOUSE_DIR= setpriv --reuid=65534 --regid=65534 --clear-groups \
     "$app_dir/zerrat-z3" 2>/dev/null &
   other=$!
   wait_for "[ \$(xdotool search --onlyvisible --name '^${title}\$' | wc -l) -eq 2 ]" 20 \

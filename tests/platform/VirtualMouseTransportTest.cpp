@@ -4,11 +4,15 @@
 #include "support/TempDir.h"
 
 #include <array>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace z3 {
 namespace {
@@ -193,6 +197,60 @@ TEST_F(VirtualMouseTransport, IgnoresLeftoversAndFoldersOthersCouldReach)
     EXPECT_TRUE(transport.enumerate().empty());
     EXPECT_EQ(transport.open(root() + "/dead", HidAccess::Read), nullptr);
     chmod(root().c_str(), 0700);
+}
+
+// A raw connection to the mouse's socket, for clients that break the rules.
+int rawConnect(const std::string& socketPath)
+{
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
+    const int fd = socket(AF_UNIX, SOCK_SEQPACKET, 0);
+    EXPECT_EQ(connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    return fd;
+}
+
+TEST_F(VirtualMouseTransport, MisbehavingClientsAreDroppedAndOthersStillServed)
+{
+    VirtualMouseServer mouse(root(), options());
+    ASSERT_EQ(mouse.run([](VirtualMouseDevice& d) { return d.plug(); }), std::nullopt);
+    const std::string socketPath = root() + "/z3/socket";
+
+    const std::vector<std::vector<uint8_t>> openings = {
+        {'X', 1, 2, 3},                   // no greeting
+        {'F', 7, 0x10, 1, 1},             // a report before the greeting
+        std::vector<uint8_t>(70000, 'W'), // an oversized packet
+    };
+    for (const auto& packet : openings) {
+        const int fd = rawConnect(socketPath);
+        send(fd, packet.data(), packet.size(), MSG_NOSIGNAL);
+        pollfd p{fd, POLLIN, 0};
+        ASSERT_EQ(poll(&p, 1, 2000), 1) << "the mouse should hang up";
+        char byte;
+        EXPECT_EQ(recv(fd, &byte, 1, 0), 0);
+        close(fd);
+    }
+    // A writer that vanishes before reading the answer, and a reader that
+    // never reads while reports pile up.
+    const int writer = rawConnect(socketPath);
+    const uint8_t hello = 'W';
+    const std::vector<uint8_t> feature{'F', 7, 0x20, 0, 0};
+    send(writer, &hello, 1, MSG_NOSIGNAL);
+    send(writer, feature.data(), feature.size(), MSG_NOSIGNAL);
+    close(writer);
+    const int idleReader = rawConnect(socketPath);
+    const uint8_t helloRead = 'R';
+    send(idleReader, &helloRead, 1, MSG_NOSIGNAL);
+    mouse.run([](VirtualMouseDevice& d) {
+        for (int i = 0; i < 5000; ++i)
+            d.sendInput(std::vector<uint8_t>(64, 6));
+    });
+
+    auto handle = VirtualHidTransport(root()).open(root() + "/z3", HidAccess::Write);
+    ASSERT_TRUE(handle);
+    EXPECT_TRUE(handle->sendFeatureReport(std::vector<uint8_t>(8, 7)));
+    EXPECT_EQ(mouse.features().size(), 2u);
+    close(idleReader);
 }
 
 } // namespace

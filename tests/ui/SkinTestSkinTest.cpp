@@ -8,6 +8,7 @@
 #include "core/skin/SkinRowReader.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/skin/SkinPicture.h"
+#include "platform/skin/WindowShape.h"
 
 #include <QColor>
 #include <cstdlib>
@@ -70,6 +71,45 @@ TEST(TestSkin, LayoutsLoadOnAGrid)
     EXPECT_EQ(layouts.colour[0].x, layouts.main[20].x);
     EXPECT_EQ(layouts.functionLabels[54], "F54");
     EXPECT_EQ(layouts.warning[0].label, "W0");
+}
+
+TEST(TestSkin, MainWindowShapeCutsTheMaskAndThreeOfTheFourControls)
+{
+    struct Sink : SkinMessageSink {
+        void showMessage(std::string_view) override { }
+        void closeProgram() override { }
+    } sink;
+    PosixFileSystem files;
+    SkinRowReader reader(files, sink);
+    SkinLayouts layouts;
+    ASSERT_TRUE(SkinLoader(reader, sink, kTestSkin).loadLayouts(layouts));
+    const auto shape
+        = WindowShape::load(QString::fromStdString(kTestSkin + "/main_mask.jpg"), layouts.controls);
+    ASSERT_TRUE(shape.isShaped());
+    EXPECT_EQ(shape.maskSize, QSize(800, 640));
+    // The mask's light top-left square is outside; everything else inside.
+    EXPECT_FALSE(shape.outline.contains(QPoint(0, 0)));
+    EXPECT_FALSE(shape.outline.contains(QPoint(9, 9)));
+    EXPECT_TRUE(shape.outline.contains(QPoint(10, 0)));
+    EXPECT_TRUE(shape.outline.contains(QPoint(799, 639)));
+    // Cells 40..43 hold the repeat count edit, the name edit and the lists:
+    // only the repeat count edit stays in the repaint area.
+    const auto centre = [&](PageControl control) {
+        const auto& r = layouts.controls[control];
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    EXPECT_TRUE(shape.repaintArea.contains(centre(PageControl::RepeatCountEdit)));
+    for (const auto control :
+        {PageControl::MacroNameEdit, PageControl::MacroListBox, PageControl::EventListBox}) {
+        EXPECT_FALSE(shape.repaintArea.contains(centre(control)));
+        EXPECT_TRUE(shape.outline.contains(centre(control)));
+    }
+    EXPECT_FALSE(shape.repaintArea.contains(QPoint(0, 0)));
+
+    const auto unshaped
+        = WindowShape::load(QString::fromStdString(kTestSkin + "/missing.jpg"), layouts.controls);
+    EXPECT_FALSE(unshaped.isShaped());
+    EXPECT_TRUE(unshaped.outline.isEmpty());
 }
 
 } // namespace

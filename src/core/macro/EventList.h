@@ -66,7 +66,10 @@ public:
     // (or the list is empty).
     void onRightButtonUp(int cursorX, int cursorY);
 
-    // A context-menu command (EventListCommand); others are ignored.
+    // A context-menu command (EventListCommand); others are ignored. The
+    // pause editor opens only through EditPause on a pause line: a typed
+    // character (Ctrl+A) opens nothing, so no step line is ever read back as
+    // a pause.
     void runCommand(int command);
 
     // The in-place editor closes: Enter keeps the text, Escape discards it,

@@ -4,9 +4,9 @@
 #include "core/macro/MacroPageView.h"
 #include "core/macro/MacroStore.h"
 #include "core/macro/RecordingPorts.h"
-#include "core/text/Utf16.h"
 
 #include <algorithm>
+#include <string>
 
 namespace z3 {
 
@@ -51,9 +51,12 @@ void MacroRecorder::start()
         m_grabbed = true;
     }
     m_stepCount = 0;
-    const std::u16string name = utf16FromUtf8(m_view.macroListText(m_target));
     m_store.modify([&](MacroStoreData& data) {
+        // The list line shows this record's name; keeping the record's own
+        // units spares names with unpaired surrogates a lossy trip through
+        // the widget's text.
         MacroRecord& record = data.records[m_target];
+        const std::u16string name(record.nameView());
         record = MacroRecord{};
         record.setName(name);
         data.current = m_target;

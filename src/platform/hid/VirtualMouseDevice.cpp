@@ -218,14 +218,16 @@ void VirtualMouseDevice::acceptClients()
 bool VirtualMouseDevice::serveClient(Client& client)
 {
     for (;;) {
-        const ssize_t got = recv(client.fd, m_packet.data(), m_packet.size(), MSG_DONTWAIT);
+        // MSG_TRUNC gives the packet's real size, so an oversized one is
+        // seen as the protocol error it is rather than read cut short.
+        const ssize_t got = recv(client.fd, m_packet.data(), m_packet.size(), MSG_DONTWAIT | MSG_TRUNC);
         if (got < 0)
             return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
-        if (got == 0)
+        if (got == 0 || static_cast<std::size_t>(got) > m_packet.size())
             return false;
         const uint8_t tag = m_packet[0];
         if (client.role == Role::Unknown) {
-            if (tag != virtualmouse::kHelloRead && tag != virtualmouse::kHelloWrite)
+            if (got != 1 || (tag != virtualmouse::kHelloRead && tag != virtualmouse::kHelloWrite))
                 return false;
             client.role = tag == virtualmouse::kHelloRead ? Role::Reader : Role::Writer;
             continue;

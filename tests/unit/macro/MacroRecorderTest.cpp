@@ -66,6 +66,16 @@ TEST_F(MacroRecorderTest, StartingClearsTheMacroAndGrabsTheKeyboard)
     EXPECT_EQ(store.current(), 1);
 }
 
+TEST_F(MacroRecorderTest, StartingKeepsANameWithAnUnpairedSurrogate)
+{
+    const std::u16string name = {u'n', 0xD800, u'x'};
+    store.modify([&](MacroStoreData& data) { data.records[1].setName(name); });
+    view.macroLines[1] = "n\xEF\xBF\xBDx"; // what a widget shows: U+FFFD
+    page.onButton(4);
+    page.onButton(4);
+    EXPECT_EQ(store.record(1).nameView(), name);
+}
+
 TEST_F(MacroRecorderTest, AHeldKeyRecordsOnePressAndOneRelease)
 {
     page.onButton(4);
