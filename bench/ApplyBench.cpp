@@ -9,6 +9,7 @@
 #include "core/device/HostActionThread.h"
 #include "platform/hid/SystemHidTransport.h"
 #include "platform/posix/PosixFileSystem.h"
+#include "support/NullAdapters.h"
 
 #include <QProcess>
 #include <QThread>
@@ -61,22 +62,6 @@ private:
     QProcess m_process;
 };
 
-class NoUi final : public DeviceUi {
-public:
-    void invalidateWindow() override { }
-    void showMessage(std::string_view) override { }
-    void deleteTrayIcon() override { }
-    void destroyWindow() override { }
-};
-
-class NoShell final : public ShellActions {
-public:
-    void openComputer() override { }
-    void lockSession() override { }
-    void openCalculator() override { }
-    void openTerminal() override { }
-};
-
 class NoHotplug final : public HotplugRegistrar {
 public:
     void registerForNotifications() override { }
@@ -105,7 +90,7 @@ struct BenchDevice {
     std::unique_ptr<HidTransport> transport;
     DeviceLink link;
     ConfigModel model;
-    NoUi ui;
+    test::NullDeviceUi ui;
     PromptBlinkThread blink{model, ui};
     DeviceSession session{model, link, store, ui, blink};
     bool present = false;
@@ -148,7 +133,7 @@ void BM_ListenerIdleOnQuietMouse(benchmark::State& state)
         return;
     }
     MacroStore macros;
-    NoShell shell;
+    test::NullShellActions shell;
     constexpr double kSeconds = 5;
     for (auto _ : state) {
         HostActionThread listener({device.model, device.link, device.session, macros, shell, device.ui,

@@ -9,6 +9,7 @@
 #include "core/device/HostActionThread.h"
 #include "core/device/WaitClock.h"
 #include "platform/input/HostInputXTest.h"
+#include "support/NullAdapters.h"
 
 #include <QProcess>
 #include <QStandardPaths>
@@ -84,22 +85,6 @@ private:
     std::optional<SteadyClock::time_point> m_first;
 };
 
-class NoUi final : public DeviceUi {
-public:
-    void invalidateWindow() override { }
-    void showMessage(std::string_view) override { }
-    void deleteTrayIcon() override { }
-    void destroyWindow() override { }
-};
-
-class NoShell final : public ShellActions {
-public:
-    void openComputer() override { }
-    void lockSession() override { }
-    void openCalculator() override { }
-    void openTerminal() override { }
-};
-
 class NoFiles final : public FileSystem {
 public:
     ReadResult readFile(const std::string&, size_t) const override { return {}; }
@@ -133,11 +118,11 @@ void BM_InputReportToFirstInjectedKey(benchmark::State& state)
     DeviceLink link;
     NoFiles files;
     ConfigStore store(files, "/nonexistent/config.ini");
-    NoUi ui;
+    test::NullDeviceUi ui;
     PromptBlinkThread blink(model, ui);
     DeviceSession session(model, link, store, ui, blink);
     MacroStore macros;
-    NoShell shell;
+    test::NullShellActions shell;
     HostActionThread listener({model, link, session, macros, shell, ui, [] { return nullptr; }});
     InstantClock clock;
     listener.setClock(clock);

@@ -4,6 +4,7 @@
 #include "core/config/ConfigStore.h"
 #include "core/device/DeviceSession.h"
 #include "core/device/HostActionThread.h"
+#include "support/NullAdapters.h"
 
 #include <cstring>
 #include <map>
@@ -30,22 +31,6 @@ public:
 
 private:
     std::map<std::string, std::string> m_files;
-};
-
-class NoUi final : public DeviceUi {
-public:
-    void invalidateWindow() override { }
-    void showMessage(std::string_view) override { }
-    void deleteTrayIcon() override { }
-    void destroyWindow() override { }
-};
-
-class NoShell final : public ShellActions {
-public:
-    void openComputer() override { }
-    void lockSession() override { }
-    void openCalculator() override { }
-    void openTerminal() override { }
 };
 
 class NoInput final : public HostInput {
@@ -103,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     MemoryFiles files;
     ConfigStore store(files, "/config.ini");
     DeviceLink link; // no mouse: every send fails quietly
-    NoUi ui;
+    test::NullDeviceUi ui;
     PromptBlinkThread blink(model, ui);
     DeviceSession session(model, link, store, ui, blink);
     MacroStore macros;
@@ -118,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 r.setEvent(k, {static_cast<uint8_t>(0xE0 + k), static_cast<uint8_t>(k % 4), 0});
         }
     });
-    NoShell shell;
+    test::NullShellActions shell;
     HostActionThread listener({model, link, session, macros, shell, ui, [] { return nullptr; }});
     InstantClock clock;
     listener.setClock(clock);
