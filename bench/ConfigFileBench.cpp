@@ -2,6 +2,7 @@
 // profile section) as one atomic save, against rewriting the file once per
 // key the way the Windows profile-string functions do; and loading a
 // profile. All on a real config.ini holding every section.
+#include "BenchFolder.h"
 #include "core/config/ConfigStore.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -13,34 +14,25 @@
 namespace z3 {
 namespace {
 
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "z3bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        m_path = pattern;
-        std::ofstream out(configPath());
-        out << "[Init]\r\nCurConfig=1\r\n";
-        for (const char* prefix : {"Config", "CfgReset"}) {
-            for (int n = 1; n <= 7; ++n) {
-                out << "[" << prefix << n << "]\r\n";
-                for (int k = 1; k <= 6; ++k)
-                    out << "K" << k << "=" << k << "\r\n";
-                out << "DPI_LEVEL=0\r\nWHEEL_STATUS=0\r\n";
-                for (int s = 1; s <= 4; ++s)
-                    out << "DPI_SET" << s << "=" << s << "\r\nDPI_SET_EN" << s << "=1\r\n";
-                out << "LED_STATUS=0\r\n";
-            }
+// A config.ini holding every section, as a long-used program folder has.
+std::string writeFullConfig(const bench::BenchFolder& folder)
+{
+    const std::string path = folder.file("config.ini");
+    std::ofstream out(path);
+    out << "[Init]\r\nCurConfig=1\r\n";
+    for (const char* prefix : {"Config", "CfgReset"}) {
+        for (int n = 1; n <= 7; ++n) {
+            out << "[" << prefix << n << "]\r\n";
+            for (int k = 1; k <= 6; ++k)
+                out << "K" << k << "=" << k << "\r\n";
+            out << "DPI_LEVEL=0\r\nWHEEL_STATUS=0\r\n";
+            for (int s = 1; s <= 4; ++s)
+                out << "DPI_SET" << s << "=" << s << "\r\nDPI_SET_EN" << s << "=1\r\n";
+            out << "LED_STATUS=0\r\n";
         }
     }
-    ~BenchFolder() { std::filesystem::remove_all(m_path); }
-    std::string configPath() const { return (m_path / "config.ini").string(); }
-
-private:
-    std::filesystem::path m_path;
-};
+    return path;
+}
 
 ConfigModel sampleModel()
 {
@@ -57,9 +49,9 @@ ConfigModel sampleModel()
 
 void BM_ApplyFileWorkOneSave(benchmark::State& state)
 {
-    BenchFolder folder;
+    const bench::BenchFolder folder;
     PosixFileSystem files;
-    ConfigStore store(files, folder.configPath());
+    ConfigStore store(files, writeFullConfig(folder));
     const ConfigModel model = sampleModel();
     for (auto _ : state)
         benchmark::DoNotOptimize(store.recordApply(model, model));
@@ -69,9 +61,9 @@ BENCHMARK(BM_ApplyFileWorkOneSave)->Unit(benchmark::kMicrosecond);
 // The same writes, each as its own read-modify-write of the whole file.
 void BM_ApplyFileWorkPerKeyRewrite(benchmark::State& state)
 {
-    BenchFolder folder;
+    const bench::BenchFolder folder;
     PosixFileSystem files;
-    ConfigStore store(files, folder.configPath());
+    ConfigStore store(files, writeFullConfig(folder));
     const ConfigModel model = sampleModel();
     for (auto _ : state) {
         store.update([&](ProfileFile& file) { writeCurConfig(file, model.profileIndex); });
@@ -92,9 +84,9 @@ BENCHMARK(BM_ApplyFileWorkPerKeyRewrite)->Unit(benchmark::kMicrosecond);
 
 void BM_LoadProfile(benchmark::State& state)
 {
-    BenchFolder folder;
+    const bench::BenchFolder folder;
     PosixFileSystem files;
-    ConfigStore store(files, folder.configPath());
+    ConfigStore store(files, writeFullConfig(folder));
     ConfigModel model;
     for (auto _ : state) {
         store.loadProfile(model, 3);

@@ -1,6 +1,7 @@
 // Loading and saving a full macro store (12 macros of 255 steps) through a
 // real Macro.dat in a temporary folder, and the text codec alone. The save
 // includes the atomic replacement (temporary file, fsync, rename).
+#include "BenchFolder.h"
 #include "core/macro/MacroFile.h"
 #include "core/macro/MacroFileCodec.h"
 #include "core/macro/MacroStore.h"
@@ -13,22 +14,6 @@
 
 namespace z3 {
 namespace {
-
-class BenchFolder {
-public:
-    BenchFolder()
-    {
-        std::string pattern = (std::filesystem::temp_directory_path() / "z3bench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        m_path = pattern;
-    }
-    ~BenchFolder() { std::filesystem::remove_all(m_path); }
-    std::string macroPath() const { return (m_path / "Macro.dat").string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 class NoMessages final : public UserMessages {
 public:
@@ -55,12 +40,12 @@ void fillFullStore(MacroStore& store)
 
 void BM_SaveFullMacroFile(benchmark::State& state)
 {
-    BenchFolder folder;
+    const bench::BenchFolder folder;
     PosixFileSystem files;
     MacroStore store;
     fillFullStore(store);
     for (auto _ : state) {
-        if (!saveMacroFile(store, files, folder.macroPath()))
+        if (!saveMacroFile(store, files, folder.file("Macro.dat")))
             state.SkipWithError("save failed");
     }
 }
@@ -68,15 +53,15 @@ BENCHMARK(BM_SaveFullMacroFile)->Unit(benchmark::kMillisecond);
 
 void BM_LoadFullMacroFile(benchmark::State& state)
 {
-    BenchFolder folder;
+    const bench::BenchFolder folder;
     PosixFileSystem files;
     MacroStore saved;
     fillFullStore(saved);
-    saveMacroFile(saved, files, folder.macroPath());
+    saveMacroFile(saved, files, folder.file("Macro.dat"));
     MacroStore store;
     NoMessages messages;
     for (auto _ : state) {
-        loadMacroFile(store, files, folder.macroPath(), messages);
+        loadMacroFile(store, files, folder.file("Macro.dat"), messages);
         benchmark::DoNotOptimize(store.count());
     }
 }
